@@ -1,0 +1,48 @@
+// The console: standard output, gathered and handed on in large pieces.
+// Output is made visible after every prompt (the user must see the
+// question) and at the end, never after every line, so a long report is
+// written at the speed of the stream.
+#include <ostream>
+
+#include "report/text_fields.hpp"
+
+namespace brantover {
+
+namespace {
+
+constexpr std::size_t console_piece = 1 << 16;
+
+void hand_on(console& con) {
+    if (!con.failed && !con.pending.empty()) {
+        con.out->write(con.pending.data(), std::streamsize(con.pending.size()));
+        if (!*con.out) con.failed = true;
+    }
+    con.pending.clear();
+}
+
+}  // namespace
+
+void write_layout(console& con, std::span<const item> items) {
+    render_layout(con.pending, items, false);
+    if (con.pending.size() >= console_piece) hand_on(con);
+}
+
+void write_layout(console& con, layout items) {
+    write_layout(con, std::span<const item>(items.begin(), items.size()));
+}
+
+void write_prompt(console& con, layout items) {
+    render_layout(con.pending, std::span<const item>(items.begin(), items.size()), true);
+    flush(con);
+}
+
+bool flush(console& con) {
+    hand_on(con);
+    if (!con.failed) {
+        con.out->flush();
+        if (!*con.out) con.failed = true;
+    }
+    return !con.failed;
+}
+
+}  // namespace brantover

@@ -27,6 +27,11 @@ struct response_row {
     float fnorm = 0.0f;   // F/Fo
 };
 
+// The Chebyshev ripple factor eps = sqrt(10^|ripple/10| - 1), the power
+// taken in single precision. It is 0 for a ripple too small to move the
+// power off 1.
+float chebyshev_eps(float ripple);
+
 // Forms poles 1..n of the prototype, their dissipation terms and, for the
 // Chebyshev response, eps. Entries above n are left as they were.
 void apoles(std::int32_t iop, std::int32_t n, prototype_poles& pp, float ripple, float tembw,

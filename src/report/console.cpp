@@ -2,6 +2,7 @@
 // Output is made visible after every prompt (the user must see the
 // question) and at the end, never after every line, so a long report is
 // written at the speed of the stream.
+#include <cerrno>
 #include <ostream>
 
 #include "report/text_fields.hpp"
@@ -12,10 +13,16 @@ namespace {
 
 constexpr std::size_t console_piece = 1 << 16;
 
+void refused(console& con) {
+    con.failed = true;
+    con.error = errno != 0 ? errno : EIO;
+}
+
 void hand_on(console& con) {
     if (!con.failed && !con.pending.empty()) {
+        errno = 0;
         con.out->write(con.pending.data(), std::streamsize(con.pending.size()));
-        if (!*con.out) con.failed = true;
+        if (!*con.out) refused(con);
     }
     con.pending.clear();
 }
@@ -24,6 +31,11 @@ void hand_on(console& con) {
 
 void write_layout(console& con, std::span<const item> items) {
     render_layout(con.pending, items, false);
+    if (con.pending.size() >= console_piece) hand_on(con);
+}
+
+void write_rendered(console& con, std::string_view lines) {
+    con.pending.append(lines);
     if (con.pending.size() >= console_piece) hand_on(con);
 }
 
@@ -39,8 +51,9 @@ void write_prompt(console& con, layout items) {
 bool flush(console& con) {
     hand_on(con);
     if (!con.failed) {
+        errno = 0;
         con.out->flush();
-        if (!*con.out) con.failed = true;
+        if (!*con.out) refused(con);
     }
     return !con.failed;
 }

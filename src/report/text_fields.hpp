@@ -80,6 +80,7 @@ struct console {
     std::ostream* out = nullptr;
     std::string pending;
     bool failed = false;     // the stream refused a write
+    int error = 0;           // errno of that refusal, EIO when none was given
 };
 
 inline console make_console(std::ostream& out) {
@@ -91,6 +92,8 @@ inline console make_console(std::ostream& out) {
 // Writes the layout to the console and ends its last line.
 void write_layout(console& con, layout items);
 void write_layout(console& con, std::span<const item> items);
+// Adds lines already rendered by render_layout.
+void write_rendered(console& con, std::string_view lines);
 // Writes a prompt, leaves its line open and makes it visible.
 void write_prompt(console& con, layout items);
 // Hands everything gathered to the stream and flushes it. False when the

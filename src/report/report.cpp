@@ -1,0 +1,114 @@
+#include "report/report.hpp"
+
+#include "report/report_columns.hpp"
+
+namespace brantover {
+
+namespace {
+
+// One layout to the console, then the same characters to the storage file.
+bool emit(report_out& out, std::span<const item> items) {
+    out.lines.clear();
+    render_layout(out.lines, items, false);
+    write_rendered(*out.con, out.lines);
+    return out.file == nullptr || storage_write(*out.file, out.lines);
+}
+
+bool emit(report_out& out, layout items) {
+    return emit(out, std::span<const item>(items.begin(), items.size()));
+}
+
+template <std::size_t N>
+bool emit_row(report_out& out, const std::array<row_field, N>& columns,
+              const std::array<float, N>& values) {
+    std::array<item, 2 * N> items;
+    for (std::size_t k = 0; k < N; ++k) {
+        items[2 * k] = x(columns[k].blanks);
+        items[2 * k + 1] = f(columns[k].w, columns[k].d, values[k]);
+    }
+    return emit(out, items);
+}
+
+}  // namespace
+
+text20 response_name(std::int32_t iop) {
+    switch (iop) {
+        case 2: return make_text20(" Butterworth");
+        case 3: return make_text20("      Bessel");
+        case 4: return make_text20("Linear Phase");
+        default: return make_text20("Tchebyscheff");
+    }
+}
+
+bool report_head(report_out& out, design_data& dd, const date_time& now) {
+    const text20 name = response_name(dd.iop);
+    if (dd.iop > 2) dd.ripple = 0.0f;
+
+    bool ok = emit(out, {nl,
+        x(6), rep(72, '-'), nl,
+        x(8), text("Brantover (v. 1.2)"), x(20), text("Date:"), i(2, now.imon), text("/"),
+              i(2, now.iday), text("/"), i(4, now.iyr), text(" at "), i(2, now.ihr), text(":"),
+              i(2, now.imin), text(":"), i(2, now.isec), text("Hours"), nl,
+        x(16), text("RF/Microwave Computer-Aided Engineering Design Data for"), nl,
+        x(15), text("Multi-Section Filters Exhibiting a "), a(12, name), text(" Response."), nl,
+        nl,
+        x(15), text("ANALYSIS of the Theoretical Electrical Circuit for your"), nl,
+        x(15), text("Filter results in the following frequency response:"), nl,
+        nl,
+        x(16), text("Flow = "), f(9, 3, dd.flow), text(" MHz"), x(10), text("Response    = "), a(8, dd.bporbs), nl,
+        x(16), text("Fo   = "), f(9, 3, dd.f0), text(" MHz"), x(10), text("# of Poles  = "), i(2, dd.n), nl,
+        x(16), text("Fhigh= "), f(9, 3, dd.fhigh), text(" MHz"), x(10), text("Ripple (Am) = "), f(5, 3, dd.ripple), text(" dB"), nl,
+        x(16), text("BW   = "), f(9, 3, dd.bw), text(" MHz"), x(10), text("Unloaded Q  = "), f(7, 0, dd.qu)});
+    if (!ok) return false;
+
+    if (dd.iselect == 2) {
+        ok = emit(out, {nl,
+            x(15), a(12, name), text(" Bandstop Filter Response"), nl,
+            x(14), rep(39, '-')});
+    } else if (dd.iselect != 3) {
+        ok = emit(out, {nl,
+            x(15), a(12, name), text(" Bandpass Filter Response"), nl,
+            x(14), rep(39, '-')});
+    }
+    if (!ok) return false;
+
+    if (dd.iselect == 3) {
+        return emit(out, {nl,
+            x(31), text("Bandpass Response"), x(10), text("Bandstop Response"), nl,
+            x(26), rep(26, '-'), x(2), rep(25, '-'), nl,
+            x(6), text("Frequency"), text(" Wavelength"), text("  Loss   Time Delay  Phase"), text("   Loss   Time Delay  Phase"), nl,
+            x(7), text(" (MHz)  "), text("  (Inches)"), x(3), text("(dB)     (nsec)    (deg)"), x(3), text("(dB)     (nsec)    (deg)"), nl,
+            x(6), rep(72, '-')});
+    }
+    if (dd.ivswr == 2) {
+        return emit(out, {
+            x(59), text("Return"), nl,
+            x(10), text("Frequency Wavelength   Loss  Time Delay  Phase    Loss    F/Fo"), nl,
+            x(12), text("(MHz)    (Inches)    (dB)    (nsec)    (deg)    (dB)"), nl,
+            x(6), rep(72, '-')});
+    }
+    return emit(out, {
+        x(10), text("Frequency Wavelength   Loss  Time Delay  Phase    VSWR    F/Fo"), nl,
+        x(12), text("(MHz)    (Inches)    (dB)    (nsec)    (deg)"), nl,
+        x(6), rep(72, '-')});
+}
+
+bool report_row(report_out& out, const design_data& dd, const response_row& r) {
+    if (dd.iselect == 3)
+        return emit_row(out, both_filters_row,
+                        {r.fi, r.lambda, r.bpfl, r.tdbpf, r.phibpf, r.bsfl, r.tdbsf, r.phibsf});
+    const bool vswr = dd.ivswr != 2;
+    if (dd.iselect == 2)
+        return emit_row(out, one_filter_row, {r.fi, r.lambda, r.bsfl, r.tdbsf, r.phibsf,
+                                              vswr ? r.bsfswr : r.bsrl, r.fnorm});
+    return emit_row(out, one_filter_row, {r.fi, r.lambda, r.bpfl, r.tdbpf, r.phibpf,
+                                          vswr ? r.bpfswr : r.bprl, r.fnorm});
+}
+
+bool report_end(report_out& out, const design_data& dd) {
+    if (!emit(out, {x(6), rep(72, '-')})) return false;
+    if (dd.istore != 1) return true;
+    return emit(out, {x(6), text("Output data stored in User filename: "), a(20, dd.fn)});
+}
+
+}  // namespace brantover

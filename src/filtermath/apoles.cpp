@@ -86,8 +86,8 @@ void pole_loop(std::int32_t n, prototype_poles& pp, float sinho2, float cosho2, 
 
 // Bessel and linear phase: the order's table row and its conjugates. Outside
 // the tables only the single real pole -1 is set.
-void table_poles(const table_pole (&table)[11][5], std::int32_t n, prototype_poles& pp,
-                 float tembw, float qu) {
+void table_poles(const table_pole (&table)[11][5], std::int32_t n, prototype_poles& pp, float tembw,
+                 float qu) {
     if (n >= 2 && n <= 10) {
         for (std::int32_t k = 1; k <= (n + 1) / 2; ++k) {
             pp.p[k] = table[n][k - 1].p;
@@ -120,17 +120,10 @@ void apoles(std::int32_t iop, std::int32_t n, prototype_poles& pp, float ripple,
             pole_loop(n, pp, sinho2, cosho2, tembw, qu);
             break;
         }
-        case 2:
-            pole_loop(n, pp, 1.0f, 1.0f, tembw, qu);
-            break;
-        case 3:
-            table_poles(bessel, n, pp, tembw, qu);
-            break;
-        case 4:
-            table_poles(linear_phase, n, pp, tembw, qu);
-            break;
-        default:
-            break;
+        case 2: pole_loop(n, pp, 1.0f, 1.0f, tembw, qu); break;
+        case 3: table_poles(bessel, n, pp, tembw, qu); break;
+        case 4: table_poles(linear_phase, n, pp, tembw, qu); break;
+        default: break;
     }
 }
 

@@ -83,11 +83,11 @@ void nsectn(float am, float a1, float& a2, float fc, float f1, float fh1, float 
 
     if (ires == 1) {
         if (freq >= 1.0f) {
-            a2 = float(10.0 * std::log10(1.0 + double(tp) *
-                                                   sq(std::cosh(double(rn) * arcosh(double(freq))))));
+            a2 = float(10.0 * std::log10(1.0 + double(tp) * sq(std::cosh(double(rn) *
+                                                                         arcosh(double(freq))))));
         } else {
-            a2 = float(10.0 * std::log10(1.0 + double(tp) *
-                                                   sq(std::cos(double(rn) * std::acos(double(freq))))));
+            a2 = float(10.0 * std::log10(1.0 + double(tp) * sq(std::cos(double(rn) *
+                                                                        std::acos(double(freq))))));
         }
     } else {
         a2 = float(10.0 * std::log10(1.0 + std::pow(double(freq), 2.0 * double(rn))));

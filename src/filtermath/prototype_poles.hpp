@@ -24,7 +24,7 @@ struct response_row {
     float lambda = 0.0f;  // inches
     float bpfl = 0.0f, tdbpf = 0.0f, phibpf = 0.0f, bpfswr = 0.0f, bprl = 0.0f;
     float bsfl = 0.0f, tdbsf = 0.0f, phibsf = 0.0f, bsfswr = 0.0f, bsrl = 0.0f;
-    float fnorm = 0.0f;   // F/Fo
+    float fnorm = 0.0f;  // F/Fo
 };
 
 // The Chebyshev ripple factor eps = sqrt(10^|ripple/10| - 1), the power

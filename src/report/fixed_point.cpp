@@ -15,7 +15,7 @@ namespace brantover {
 
 namespace {
 
-constexpr double pow10_table[max_decimals + 1] = {1e0, 1e1, 1e2, 1e3, 1e4,  1e5, 1e6,
+constexpr double pow10_table[max_decimals + 1] = {1e0, 1e1, 1e2, 1e3,  1e4,  1e5, 1e6,
                                                   1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
 
 constexpr double two_to_64 = 18446744073709551616.0;

@@ -102,7 +102,7 @@ number_read parse_number_field(std::string_view line) {
     // the digits that do are kept with the count of those before the point.
     std::array<char, number_field_width> significant{};
     std::size_t nsig = 0;
-    std::int64_t whole_digits = 0;  // significant digits before the point
+    std::int64_t whole_digits = 0;       // significant digits before the point
     std::int64_t zeros_after_point = 0;  // zeros between the point and the first significant digit
     bool point = false;
     bool any_digit = false;

@@ -44,6 +44,7 @@ bool report_head(report_out& out, design_data& dd, const date_time& now) {
     const text20 name = response_name(dd.iop);
     if (dd.iop > 2) dd.ripple = 0.0f;
 
+    // clang-format off
     bool ok = emit(out, {nl,
         x(6), rep(72, '-'), nl,
         x(8), text("Brantover (v. 1.2)"), x(20), text("Date:"), i(2, now.imon), text("/"),
@@ -59,8 +60,10 @@ bool report_head(report_out& out, design_data& dd, const date_time& now) {
         x(16), text("Fo   = "), f(9, 3, dd.f0), text(" MHz"), x(10), text("# of Poles  = "), i(2, dd.n), nl,
         x(16), text("Fhigh= "), f(9, 3, dd.fhigh), text(" MHz"), x(10), text("Ripple (Am) = "), f(5, 3, dd.ripple), text(" dB"), nl,
         x(16), text("BW   = "), f(9, 3, dd.bw), text(" MHz"), x(10), text("Unloaded Q  = "), f(7, 0, dd.qu)});
+    // clang-format on
     if (!ok) return false;
 
+    // clang-format off
     if (dd.iselect == 2) {
         ok = emit(out, {nl,
             x(15), a(12, name), text(" Bandstop Filter Response"), nl,
@@ -91,6 +94,7 @@ bool report_head(report_out& out, design_data& dd, const date_time& now) {
         x(10), text("Frequency Wavelength   Loss  Time Delay  Phase    VSWR    F/Fo"), nl,
         x(12), text("(MHz)    (Inches)    (dB)    (nsec)    (deg)"), nl,
         x(6), rep(72, '-')});
+    // clang-format on
 }
 
 bool report_row(report_out& out, const design_data& dd, const response_row& r) {
@@ -99,10 +103,11 @@ bool report_row(report_out& out, const design_data& dd, const response_row& r) {
                         {r.fi, r.lambda, r.bpfl, r.tdbpf, r.phibpf, r.bsfl, r.tdbsf, r.phibsf});
     const bool vswr = dd.ivswr != 2;
     if (dd.iselect == 2)
-        return emit_row(out, one_filter_row, {r.fi, r.lambda, r.bsfl, r.tdbsf, r.phibsf,
-                                              vswr ? r.bsfswr : r.bsrl, r.fnorm});
-    return emit_row(out, one_filter_row, {r.fi, r.lambda, r.bpfl, r.tdbpf, r.phibpf,
-                                          vswr ? r.bpfswr : r.bprl, r.fnorm});
+        return emit_row(
+            out, one_filter_row,
+            {r.fi, r.lambda, r.bsfl, r.tdbsf, r.phibsf, vswr ? r.bsfswr : r.bsrl, r.fnorm});
+    return emit_row(out, one_filter_row,
+                    {r.fi, r.lambda, r.bpfl, r.tdbpf, r.phibpf, vswr ? r.bpfswr : r.bprl, r.fnorm});
 }
 
 bool report_end(report_out& out, const design_data& dd) {

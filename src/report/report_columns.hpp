@@ -9,18 +9,31 @@
 namespace brantover {
 
 struct row_field {
-    int blanks;    // nX before the field
-    int w, d;      // Fw.d
+    int blanks;  // nX before the field
+    int w, d;    // Fw.d
 };
 
 // Frequency, wavelength, loss, time delay, phase, VSWR or return loss, F/Fo.
 inline constexpr std::array<row_field, 7> one_filter_row{{
-    {9, 9, 2}, {3, 8, 4}, {2, 7, 2}, {1, 8, 4}, {2, 7, 2}, {1, 8, 3}, {2, 7, 4},
+    {9, 9, 2},
+    {3, 8, 4},
+    {2, 7, 2},
+    {1, 8, 4},
+    {2, 7, 2},
+    {1, 8, 3},
+    {2, 7, 4},
 }};
 
 // Frequency, wavelength; bandpass loss, delay, phase; bandstop loss, delay, phase.
 inline constexpr std::array<row_field, 8> both_filters_row{{
-    {6, 9, 3}, {2, 8, 4}, {1, 7, 2}, {2, 8, 4}, {2, 7, 2}, {1, 7, 2}, {2, 8, 4}, {2, 7, 2},
+    {6, 9, 3},
+    {2, 8, 4},
+    {1, 7, 2},
+    {2, 8, 4},
+    {2, 7, 2},
+    {1, 7, 2},
+    {2, 8, 4},
+    {2, 7, 2},
 }};
 
 // First column (counted from 1) of field k of a row.

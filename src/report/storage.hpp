@@ -21,8 +21,8 @@ struct file_id {
 file_id identify(int fd);
 
 struct storage_file {
-    int fd = -1;           // -1: no file connected
-    std::string name;      // as handed to the file system
+    int fd = -1;       // -1: no file connected
+    std::string name;  // as handed to the file system
     file_id id;
     bool read_only = false;  // an existing file that may only be read
     bool emptied = false;    // old content after the first line group is cut

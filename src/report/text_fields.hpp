@@ -39,12 +39,12 @@ enum class item_kind : std::uint8_t { blanks, text, integer, fixed, alpha, repea
 
 struct item {
     item_kind kind = item_kind::text;
-    int w = 0;                 // nX count, field width, repeat count
-    int d = 0;                 // decimals of Fw.d
-    std::string_view s;        // quoted text or Aw value
-    float fv = 0.0f;           // Fw.d value
-    std::int32_t iv = 0;       // Iw value
-    char c = ' ';              // n*"c"
+    int w = 0;            // nX count, field width, repeat count
+    int d = 0;            // decimals of Fw.d
+    std::string_view s;   // quoted text or Aw value
+    float fv = 0.0f;      // Fw.d value
+    std::int32_t iv = 0;  // Iw value
+    char c = ' ';         // n*"c"
 };
 
 constexpr item x(int n) { return {item_kind::blanks, n, 0, {}, 0.0f, 0, ' '}; }
@@ -79,8 +79,8 @@ void render_layout(std::string& out, std::span<const item> items, bool prompt);
 struct console {
     std::ostream* out = nullptr;
     std::string pending;
-    bool failed = false;     // the stream refused a write
-    int error = 0;           // errno of that refusal, EIO when none was given
+    bool failed = false;  // the stream refused a write
+    int error = 0;        // errno of that refusal, EIO when none was given
 };
 
 inline console make_console(std::ostream& out) {
@@ -109,8 +109,8 @@ struct line_source {
     std::array<char, 4096> buf{};
     std::size_t pos = 0;
     std::size_t len = 0;
-    int error = 0;               // errno of a failed file read
-    long lines_read = 0;         // lines consumed so far
+    int error = 0;        // errno of a failed file read
+    long lines_read = 0;  // lines consumed so far
 };
 
 inline line_source stream_source(std::istream& in) {

@@ -116,8 +116,7 @@ bool read_entries(entry_reader& r, default_data& def, design_data& dd) {
     def.a1def = std::fabs(def.a1def);
 
     if (!next_count(r, "# of Sections, N.", def.ndef) || !check(r, def.ndef >= 2)) return false;
-    if (!next_number(r, "Unloaded Q, Qu.", def.qudef) || !check(r, def.qudef > 0.0f))
-        return false;
+    if (!next_number(r, "Unloaded Q, Qu.", def.qudef) || !check(r, def.qudef > 0.0f)) return false;
     if (!next_number(r, "Start Frequency.", def.fstartdef) || !check(r, def.fstartdef > 0.0f))
         return false;
     if (!next_number(r, "Stop Frequency.", def.fmaxdef) ||

@@ -23,7 +23,9 @@ bool ask_design(session& s, const default_data& def, design_data& dd) {
     if (!read_answer(s, "Filter DESIGN", v)) return false;
     const std::int32_t choice = nint(v);
     dd.iselect = choice >= 1 && choice <= 3 ? choice : def.iselectdef;
-    dd.bporbs = make_text20(dd.iselect == 1 ? "Bandpass" : dd.iselect == 2 ? "Bandstop" : "BP & BS");
+    dd.bporbs = make_text20(dd.iselect == 1   ? "Bandpass"
+                            : dd.iselect == 2 ? "Bandstop"
+                                              : "BP & BS");
     return true;
 }
 
@@ -71,7 +73,8 @@ bool ask_band(session& s, const default_data& def, design_data& dd) {
     dd.bw = v > 0.0001f ? v : def.bwdef;
 
     const float percent = float(100.0 * double(dd.bw) / double(dd.f0));
-    write_layout(s.con, {x(10), text("-Desired Bandwidth for Filter    = "), f(6, 2, percent), text(" %")});
+    write_layout(
+        s.con, {x(10), text("-Desired Bandwidth for Filter    = "), f(6, 2, percent), text(" %")});
 
     dd.flow = float(double(dd.f0) - double(0.5f) * double(dd.bw));
     dd.fhigh = float(double(dd.f0) + double(0.5f) * double(dd.bw));

@@ -108,13 +108,17 @@ int run_program(program_io& io) {
     s.folder = AT_FDCWD;
     if (!io.folder.empty()) {
         s.folder = ::open(io.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (s.folder < 0) return fatal_end(s, "cannot enter the working folder '" + io.folder + "'", std::strerror(errno));
+        if (s.folder < 0)
+            return fatal_end(s, "cannot enter the working folder '" + io.folder + "'",
+                             std::strerror(errno));
     }
 
     int status = passes(s, io.clock);
     if (status != 2) {
-        if (!storage_close(s.storage)) status = storage_failure_end(s);
-        else if (!flush(s.con)) status = fatal_end(s, "cannot write to standard output", std::strerror(s.con.error));
+        if (!storage_close(s.storage))
+            status = storage_failure_end(s);
+        else if (!flush(s.con))
+            status = fatal_end(s, "cannot write to standard output", std::strerror(s.con.error));
     }
     if (s.defaults_fd >= 0) ::close(s.defaults_fd);
     if (s.folder >= 0) ::close(s.folder);
@@ -125,8 +129,8 @@ date_time local_date_time() {
     const std::time_t t = std::time(nullptr);
     std::tm local{};
     localtime_r(&t, &local);
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
-            local.tm_sec};
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+            local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
 }  // namespace brantover

@@ -11,11 +11,11 @@
 namespace brantover {
 
 struct program_io {
-    std::istream& in;    // the answers
-    std::ostream& out;   // the console
-    std::ostream& err;   // fatal diagnostics
+    std::istream& in;                  // the answers
+    std::ostream& out;                 // the console
+    std::ostream& err;                 // fatal diagnostics
     std::function<date_time()> clock;  // local date and time
-    std::string folder;  // working folder; empty for the current directory
+    std::string folder;                // working folder; empty for the current directory
 };
 
 // Runs the program; returns its exit status: 0 at a normal end or after a

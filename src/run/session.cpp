@@ -29,9 +29,9 @@ bool answer_failed(session& s, std::string_view question, read_status status) {
     const long line = s.answers.lines_read + (status == read_status::bad_value ? 0 : 1);
     const std::string what = "cannot read the answer to \"" + std::string(question) +
                              "\" (standard input, line " + std::to_string(line) + ")";
-    fatal_end(s, what,
-              status == read_status::bad_value ? "Bad value during floating point read"
-                                               : "End of file");
+    fatal_end(
+        s, what,
+        status == read_status::bad_value ? "Bad value during floating point read" : "End of file");
     return false;
 }
 

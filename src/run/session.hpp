@@ -11,14 +11,14 @@
 namespace brantover {
 
 struct session {
-    console con;                // standard output
-    line_source answers;        // standard input, one line per answer
-    console err;                // standard error: fatal diagnostics only
-    storage_file storage;       // the one storage connection
-    int folder = -1;            // working folder for file names (a directory descriptor)
-    int defaults_fd = -1;       // the defaults file, open for the whole run
+    console con;           // standard output
+    line_source answers;   // standard input, one line per answer
+    console err;           // standard error: fatal diagnostics only
+    storage_file storage;  // the one storage connection
+    int folder = -1;       // working folder for file names (a directory descriptor)
+    int defaults_fd = -1;  // the defaults file, open for the whole run
     file_id defaults_id;
-    bool fatal = false;         // a fatal diagnostic has been written
+    bool fatal = false;  // a fatal diagnostic has been written
 };
 
 // Ends the run at once: the console keeps what was written, the storage file

@@ -71,10 +71,8 @@ TEST(Evaluate, ChebyshevFourthOrder) {
     const design_data dd = make_filter(1, 1, 0.1f, 1000.0f, 100.0f, 4, 1e9f);
     using R = response_row;
     static const expected_value cases[] = {
-        {1000.0f, "bpfl", &R::bpfl, -0.10, 0.005},
-        {1000.0f, "bprl", &R::bprl, -16.4, 0.05},
-        {1000.0f, "bpfswr", &R::bpfswr, 1.36, 0.005},
-        {950.0f, "bpfl", &R::bpfl, -0.10, 0.005},
+        {1000.0f, "bpfl", &R::bpfl, -0.10, 0.005},    {1000.0f, "bprl", &R::bprl, -16.4, 0.05},
+        {1000.0f, "bpfswr", &R::bpfswr, 1.36, 0.005}, {950.0f, "bpfl", &R::bpfl, -0.10, 0.005},
         {1050.0f, "bpfl", &R::bpfl, -0.10, 0.005},
     };
     check(dd, cases);

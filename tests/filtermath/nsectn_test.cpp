@@ -76,7 +76,7 @@ TEST(Nsectn, LowPassAndHighPass) {
     const count_result high = count(0.1f, 40.0f, 100.0f, 50.0f, 0.0f, 0.0f, 2, 2);
     for (const count_result& r : {low, high}) {
         EXPECT_EQ(r.ierr, 0);
-        EXPECT_EQ(r.n, 7);  // ln(9999) / (2 ln 2) = 6.64
+        EXPECT_EQ(r.n, 7);                // ln(9999) / (2 ln 2) = 6.64
         EXPECT_NEAR(r.a2, 42.14, 0.005);  // 10 log10(1 + 2^14)
     }
     const count_result chebyshev = count(0.1f, 40.0f, 100.0f, 200.0f, 0.0f, 0.0f, 1, 1);

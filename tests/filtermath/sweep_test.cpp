@@ -30,15 +30,15 @@ TEST(Sweep, RowsOfTheAccumulatedFrequency) {
         float last;
     };
     const row rows[] = {
-        {1.0f, 2.0f, 0.1f, 10, 1.9000002f},              // the eleventh sum is just above 2
-        {1000.0f, 1100.0f, 0.1f, 1001, 1099.9755859f},   // short of 1100 by the rounding
-        {1000.0f, 1000.05f, 0.1f, 1, 1000.0f},           // the first row is always written
-        {100000.0f, 100010.0f, 0.001f, 1, 100000.0f},    // a step too small to move fi
+        {1.0f, 2.0f, 0.1f, 10, 1.9000002f},             // the eleventh sum is just above 2
+        {1000.0f, 1100.0f, 0.1f, 1001, 1099.9755859f},  // short of 1100 by the rounding
+        {1000.0f, 1000.05f, 0.1f, 1, 1000.0f},          // the first row is always written
+        {100000.0f, 100010.0f, 0.001f, 1, 100000.0f},   // a step too small to move fi
     };
     for (const row& c : rows) {
         SCOPED_TRACE(::testing::Message() << c.fstart << " to " << c.fmax << " by " << c.delf);
-        const design_data dd =
-            with_range(make_filter(1, 2, 0.0f, 1000.0f, 100.0f, 3, 1000.0f), c.fstart, c.fmax, c.delf);
+        const design_data dd = with_range(make_filter(1, 2, 0.0f, 1000.0f, 100.0f, 3, 1000.0f),
+                                          c.fstart, c.fmax, c.delf);
         prototype_poles pp;
         const std::vector<response_row> out = run_sweep(dd, pp);
         ASSERT_EQ(out.size(), c.rows);

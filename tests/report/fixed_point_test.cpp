@@ -61,8 +61,8 @@ TEST(FixedPoint, PinnedExamples) {
         {-999.0f, 7, 2, "-999.00"},
         {-1000.0f, 7, 2, "*******"},
         {10000.0f, 7, 2, "*******"},
-        {999.995f, 6, 2, "999.99"},   // held as 999.99499...
-        {999.996f, 6, 2, "******"},   // rounds up to 1000.00
+        {999.995f, 6, 2, "999.99"},  // held as 999.99499...
+        {999.996f, 6, 2, "******"},  // rounds up to 1000.00
         {2000.0f, 7, 0, "  2000."},
         {0.0f, 7, 0, "     0."},
         {0.4f, 2, 0, "0."},
@@ -100,8 +100,7 @@ TEST(FixedPoint, PinnedExamples) {
         {9.9994f, 5, 3, "9.999"},
         // the largest floats, exactly
         {3.4028235e38f, 40, 0, "340282346638528859811704183484516925440."},
-        {-3.4028235e38f, 50, 9,
-         "-340282346638528859811704183484516925440.000000000"},
+        {-3.4028235e38f, 50, 9, "-340282346638528859811704183484516925440.000000000"},
         {16777216.0f, 21, 12, "16777216.000000000000"},
         {16777216.0f, 20, 12, "********************"},
         {std::numeric_limits<float>::denorm_min(), 16, 12, "  0.000000000000"},
@@ -179,7 +178,8 @@ exact_decimal expand(float v) {
         whole = times_power(m, 2, e);
     } else {
         std::string digits = times_power(m, 5, -e);  // m * 5^-e / 10^-e
-        if (digits.size() <= std::size_t(-e)) digits.insert(0, std::size_t(-e) + 1 - digits.size(), '0');
+        if (digits.size() <= std::size_t(-e))
+            digits.insert(0, std::size_t(-e) + 1 - digits.size(), '0');
         whole = digits.substr(0, digits.size() - std::size_t(-e));
         frac = digits.substr(digits.size() - std::size_t(-e));
     }

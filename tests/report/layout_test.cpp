@@ -37,10 +37,10 @@ TEST(Layout, PromptsLeaveTheirLineOpenWithItsBlanks) {
 }
 
 TEST(Layout, FieldsTakeTheirValuesInOrder) {
-    EXPECT_EQ(rendered({x(9), text("Date:"), i(2, 12), text("/"), i(2, 9), text("/"), i(4, 2014),
-                        text(" at "), i(2, 14), text(":"), i(2, 3), text(":"), i(2, 7),
-                        text("Hours")}),
-              "         Date:12/ 9/2014 at 14: 3: 7Hours\r\n");
+    EXPECT_EQ(
+        rendered({x(9), text("Date:"), i(2, 12), text("/"), i(2, 9), text("/"), i(4, 2014),
+                  text(" at "), i(2, 14), text(":"), i(2, 3), text(":"), i(2, 7), text("Hours")}),
+        "         Date:12/ 9/2014 at 14: 3: 7Hours\r\n");
     EXPECT_EQ(rendered({x(9), f(9, 2, 1000.0f), x(3), f(8, 4, 10.0f)}),
               "           1000.00    10.0000\r\n");
 }

@@ -87,9 +87,9 @@ TEST(NumberField, ReadsNotANumber) {
 
 TEST(NumberField, RefusesBadValues) {
     for (const char* line :
-         {"12.5abc", "Yes", "5e", "5e+", "5-", "1.2.3", "\t1", "1\t", "1e+-5", "1e5.0", "in",
-          "nanny", "nan(a b)", "infinite", "1 inf", "--5", "+-", "e", "x", "1/2", "0x10",
-          "i nf", "1.5 dB"}) {
+         {"12.5abc", "Yes",   "5e", "5e+",   "5-",       "1.2.3",    "\t1",   "1\t",
+          "1e+-5",   "1e5.0", "in", "nanny", "nan(a b)", "infinite", "1 inf", "--5",
+          "+-",      "e",     "x",  "1/2",   "0x10",     "i nf",     "1.5 dB"}) {
         EXPECT_EQ(parse_number_field(line).status, read_status::bad_value) << '|' << line << '|';
     }
 }

@@ -24,7 +24,8 @@ std::string error_message(const char* label) {
 std::string with_line(int line, const std::string& text) {
     std::istringstream in(example_defaults);
     std::string out, l;
-    for (int k = 1; std::getline(in, l); ++k) out += (k == line ? text : l.substr(0, l.size() - 1)) + "\n";
+    for (int k = 1; std::getline(in, l); ++k)
+        out += (k == line ? text : l.substr(0, l.size() - 1)) + "\n";
     return out;
 }
 
@@ -45,11 +46,11 @@ struct DefaultsTest : work_folder {
 };
 
 TEST_F(DefaultsTest, AFileCutShortNamesTheFirstMissingEntry) {
-    const char* labels[] = {"1st line.",         "BPF, BSF or Both.",  "Chebyshev.",
-                            "Fo.",               "Bandwidth.",         "Ripple.",
-                            "Skirt Frequency.",  "Skirt Attenuation.", "# of Sections, N.",
-                            "Unloaded Q, Qu.",   "Start Frequency.",   "Stop Frequency.",
-                            "Step Frequency.",   "Storage Filename."};
+    const char* labels[] = {
+        "1st line.",         "BPF, BSF or Both.", "Chebyshev.",       "Fo.",
+        "Bandwidth.",        "Ripple.",           "Skirt Frequency.", "Skirt Attenuation.",
+        "# of Sections, N.", "Unloaded Q, Qu.",   "Start Frequency.", "Stop Frequency.",
+        "Step Frequency.",   "Storage Filename."};
     for (int kept = 0; kept < 14; ++kept) {
         const run_result r = run_with(first_lines(kept));
         EXPECT_EQ(r.status, 0) << kept;
@@ -65,26 +66,26 @@ TEST_F(DefaultsTest, ARefusedEntryIsNamedAndNothingElseIsPrinted) {
         const char* label;
     };
     const refused cases[] = {
-        {2, "", "BPF, BSF or Both."},            // blank reads as 0
-        {2, "3.5", "BPF, BSF or Both."},         // rounds to 4
-        {2, "x", "BPF, BSF or Both."},           // not a number
+        {2, "", "BPF, BSF or Both."},     // blank reads as 0
+        {2, "3.5", "BPF, BSF or Both."},  // rounds to 4
+        {2, "x", "BPF, BSF or Both."},    // not a number
         {3, "5", "Chebyshev."},
         {4, "0", "Fo."},
         {4, "-1000", "Fo."},
         {5, "0", "Bandwidth."},
         {6, "0", "Ripple."},
-        {6, "1e-8", "Ripple."},                  // no ripple factor in single precision
-        {7, "975", "Skirt Frequency."},          // on the band edge
-        {7, "1000", "Skirt Frequency."},         // inside the band
+        {6, "1e-8", "Ripple."},           // no ripple factor in single precision
+        {7, "975", "Skirt Frequency."},   // on the band edge
+        {7, "1000", "Skirt Frequency."},  // inside the band
         {7, "0", "Skirt Frequency."},
         {9, "1", "# of Sections, N."},
         {10, "0", "Unloaded Q, Qu."},
         {11, "0", "Start Frequency."},
-        {12, "899", "Stop Frequency."},          // below the start
+        {12, "899", "Stop Frequency."},  // below the start
         {13, "0", "Step Frequency."},
         {14, "                         ", "Storage Filename."},
-        {3, "1 remark", "Chebyshev."},           // a remark inside the 13 columns
-        {4, "             1000", "Fo."},         // the number from column 14 is not seen
+        {3, "1 remark", "Chebyshev."},    // a remark inside the 13 columns
+        {4, "             1000", "Fo."},  // the number from column 14 is not seen
     };
     for (const refused& c : cases) {
         const run_result r = run_with(with_line(c.line, c.text));
@@ -100,16 +101,17 @@ TEST_F(DefaultsTest, AcceptedEntriesAndTheirConversions) {
         const char* shown;  // a piece of the first report that shows the entry took effect
     };
     const accepted cases[] = {
-        {2, "3.4", "Response    = BP & BS "},          // rounds to 3
-        {3, "0.5", "Tchebyscheff Response."},          // rounds to 1
+        {2, "3.4", "Response    = BP & BS "},  // rounds to 3
+        {3, "0.5", "Tchebyscheff Response."},  // rounds to 1
         {3, "2, remark after a comma", " Butterworth Response."},
-        {9, "25", "cannot exceed N = 20."},           // accepted here, refused when used
-        {12, "900", "   900.00"},                     // stop equal to start
+        {9, "25", "cannot exceed N = 20."},  // accepted here, refused when used
+        {12, "900", "   900.00"},            // stop equal to start
     };
     for (const accepted& c : cases) {
         const run_result r = run_with(with_line(c.line, c.text));
         EXPECT_EQ(r.status, c.line == 9 ? 2 : 0) << c.text;  // 25 asks again until the input ends
-        EXPECT_NE(r.out.find(c.shown), std::string::npos) << "line " << c.line << " |" << c.text << '|';
+        EXPECT_NE(r.out.find(c.shown), std::string::npos)
+            << "line " << c.line << " |" << c.text << '|';
     }
 }
 
@@ -129,7 +131,8 @@ TEST_F(DefaultsTest, ABandwidthNotBelowFoBecomesATenthOfItForTheSkirtTest) {
 
 TEST_F(DefaultsTest, ALongStorageNameIsCutToTwentyCharacters) {
     write_file(dir / "Brantover.DEF", with_line(14, "a-name-longer-than-twenty.txt"));
-    const run_result r = play(lines({"", "", "", "", "", "", "", "", "", "", "", "", "1", "", "3"}));
+    const run_result r =
+        play(lines({"", "", "", "", "", "", "", "", "", "", "", "", "1", "", "3"}));
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("User filename: a-name-longer-than-t\r\n"), std::string::npos);
     EXPECT_TRUE(std::filesystem::exists(dir / "a-name-longer-than-t"));

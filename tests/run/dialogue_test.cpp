@@ -50,7 +50,9 @@ struct dialogue {
         flush(s.con);
         return ok;
     }
-    bool printed(const std::string& piece) const { return out.str().find(piece) != std::string::npos; }
+    bool printed(const std::string& piece) const {
+        return out.str().find(piece) != std::string::npos;
+    }
 };
 
 std::string answers(std::initializer_list<const char*> list) {
@@ -65,9 +67,14 @@ TEST(DesignDialogue, DesignAnswersOutOfRangeTakeTheDefault) {
         std::int32_t iselect;
         const char* bporbs;
     };
-    for (const choice& c : {choice{"0", 1, "Bandpass"}, {"", 1, "Bandpass"}, {"4", 1, "Bandpass"},
-                            {"-1", 1, "Bandpass"}, {"2.6", 3, "BP & BS"}, {"2", 2, "Bandstop"},
-                            {"1.5", 2, "Bandstop"}, {"nan", 1, "Bandpass"}}) {
+    for (const choice& c : {choice{"0", 1, "Bandpass"},
+                            {"", 1, "Bandpass"},
+                            {"4", 1, "Bandpass"},
+                            {"-1", 1, "Bandpass"},
+                            {"2.6", 3, "BP & BS"},
+                            {"2", 2, "Bandstop"},
+                            {"1.5", 2, "Bandstop"},
+                            {"nan", 1, "Bandpass"}}) {
         dialogue d(answers({c.answer, "2", "", "", "", "", ""}));
         ASSERT_TRUE(d.design()) << c.answer;
         EXPECT_EQ(d.dd.iselect, c.iselect) << c.answer;
@@ -138,8 +145,14 @@ TEST(DesignDialogue, ResonatorCountEnteredDirectly) {
         const char* n;
         std::int32_t expected;
     };
-    for (const count& c : {count{"1", "1", 1}, {"1", "20", 20}, {"0", "7", 7}, {"3", "7", 7},
-                           {"", "", 5}, {"1", "0", 5}, {"1", "-3", 5}, {"1", "19.5", 20}}) {
+    for (const count& c : {count{"1", "1", 1},
+                           {"1", "20", 20},
+                           {"0", "7", 7},
+                           {"3", "7", 7},
+                           {"", "", 5},
+                           {"1", "0", 5},
+                           {"1", "-3", 5},
+                           {"1", "19.5", 20}}) {
         dialogue d(answers({"", "2", "", "", c.method, c.n, ""}));
         ASSERT_TRUE(d.design()) << c.n;
         EXPECT_EQ(d.dd.ifunc, 1);
@@ -175,9 +188,10 @@ TEST(DesignDialogue, BesselAndLinearPhaseStopAtTenResonators) {
     for (const char* response : {"3", "4"}) {
         dialogue d(answers({"", response, "", "", "1", "11", "1", "10", ""}));
         ASSERT_TRUE(d.design());
-        EXPECT_TRUE(d.printed("\r\n\r\n"
-                              "         ERROR: Number of Poles in Filter cannot exceed N = 10.\r\n"
-                              "         Please re-enter Number of Poles in Filter.\r\n\r\n"));
+        EXPECT_TRUE(
+            d.printed("\r\n\r\n"
+                      "         ERROR: Number of Poles in Filter cannot exceed N = 10.\r\n"
+                      "         Please re-enter Number of Poles in Filter.\r\n\r\n"));
         EXPECT_FALSE(d.printed("N = 20."));
         EXPECT_EQ(d.dd.n, 10);
     }
@@ -197,9 +211,10 @@ TEST(DesignDialogue, ResonatorCountFromTheSkirtAttenuation) {
         EXPECT_EQ(d.dd.a1, 40.0f);  // -40 taken as 40
         EXPECT_EQ(d.dd.ides, 3);
         EXPECT_EQ(d.dd.n, 7);
-        EXPECT_TRUE(d.printed("=           -Number of Resonators (N) needed = 7\r\n"
-                              "          -Skirt Attenuation (A1) achieved =  40.0 dB\r\n"
-                              "          -Unloaded Q in each Resonator    = "));
+        EXPECT_TRUE(
+            d.printed("=           -Number of Resonators (N) needed = 7\r\n"
+                      "          -Skirt Attenuation (A1) achieved =  40.0 dB\r\n"
+                      "          -Unloaded Q in each Resonator    = "));
     }
     {
         // A skirt frequency on the band edge, or inside, takes f1def; below
@@ -216,9 +231,10 @@ TEST(DesignDialogue, ResonatorCountFromTheSkirtAttenuation) {
         // A count above 20 is shown, then refused.
         dialogue d(answers({"", "2", "1000", "100", "2", "1050.5", "20", "1", "4", ""}));
         ASSERT_TRUE(d.design());
-        EXPECT_TRUE(d.printed("-Number of Resonators (N) needed =**\r\n"
-                              "          -Skirt Attenuation (A1) achieved =  20.0 dB\r\n"
-                              "\r\n\r\n         ERROR: Number of Poles in Filter cannot exceed N = 20."));
+        EXPECT_TRUE(
+            d.printed("-Number of Resonators (N) needed =**\r\n"
+                      "          -Skirt Attenuation (A1) achieved =  20.0 dB\r\n"
+                      "\r\n\r\n         ERROR: Number of Poles in Filter cannot exceed N = 20."));
         EXPECT_EQ(d.dd.n, 4);
     }
 }
@@ -227,11 +243,12 @@ TEST(DesignDialogue, AFailedResonatorCountLeadsBackToTheMethodQuestion) {
     // Butterworth: 3 dB or less at the skirt cannot be asked for.
     dialogue d(answers({"", "2", "1000", "100", "2", "1100", "3", "1", "4", ""}));
     ASSERT_TRUE(d.design());
-    EXPECT_TRUE(d.printed("Attenuation at Skirt Frequency, dB = \r\n"
-                          "\r\n"
-                          "     Error in processing Number of Resonators. Re-start Brantover.\r\n"
-                          "     N =  0     A2 =   0.00 dB\r\n"
-                          "          -Select METHOD for entering Number of Resonators: N\r\n"));
+    EXPECT_TRUE(
+        d.printed("Attenuation at Skirt Frequency, dB = \r\n"
+                  "\r\n"
+                  "     Error in processing Number of Resonators. Re-start Brantover.\r\n"
+                  "     N =  0     A2 =   0.00 dB\r\n"
+                  "          -Select METHOD for entering Number of Resonators: N\r\n"));
     EXPECT_EQ(d.dd.ierr, 1);
     EXPECT_EQ(d.dd.n, 4);
 }

@@ -21,8 +21,14 @@ TEST_F(DriverTest, OperationAnswersAreRoundedBeforeTheChoice) {
         const char* answer;
         std::size_t banners, reports;
     };
-    for (const menu_case& c : {menu_case{"1.4", 1, 2}, {"1.5", 2, 2}, {"2.5", 1, 1}, {"", 1, 1},
-                               {"0", 1, 1}, {"-1", 1, 1}, {"3", 1, 1}, {"99", 1, 1}}) {
+    for (const menu_case& c : {menu_case{"1.4", 1, 2},
+                               {"1.5", 2, 2},
+                               {"2.5", 1, 1},
+                               {"", 1, 1},
+                               {"0", 1, 1},
+                               {"-1", 1, 1},
+                               {"3", 1, 1},
+                               {"99", 1, 1}}) {
         std::string answers = one_pass + c.answer + "\n";
         if (c.reports == 2) answers += (c.banners == 2 ? one_pass : rerun_pass) + "3\n";
         const run_result r = play(answers);
@@ -35,10 +41,9 @@ TEST_F(DriverTest, OperationAnswersAreRoundedBeforeTheChoice) {
 
 TEST_F(DriverTest, ARerunKeepsTheFilterAndItsTimeANewFilterTakesTheClockAndTheDefaultsAgain) {
     int tick = 0;
-    std::istringstream in(lines({"", "", "", "", "", "", "7", "", "", "", "", "", "",  // n = 7
-                                 "1", "", "", "", "", "",                            // re-run
-                                 "2", "", "", "", "", "", "", "", "", "", "", "", "", "",
-                                 "3"}));
+    std::istringstream in(lines({"",  "", "", "", "", "", "7", "", "", "", "", "", "",  // n = 7
+                                 "1", "", "", "", "", "",                               // re-run
+                                 "2", "", "", "", "", "", "",  "", "", "", "", "", "", "", "3"}));
     std::ostringstream out, err;
     program_io io{in, out, err,
                   [&] {
@@ -63,8 +68,7 @@ TEST_F(DriverTest, AnEndOfInputOrABadAnswerEndsTheRunAtOnce) {
         const char* reason;
     };
     const fatal_case cases[] = {
-        {"", "cannot read the answer to \"Filter DESIGN\" (standard input, line 1)",
-         "End of file"},
+        {"", "cannot read the answer to \"Filter DESIGN\" (standard input, line 1)", "End of file"},
         {"1\nYes\n", "cannot read the answer to \"Frequency Response\" (standard input, line 2)",
          "Bad value during floating point read"},
         {one_pass, "cannot read the answer to \"OPERATION selected\" (standard input, line 14)",
@@ -86,8 +90,8 @@ TEST_F(DriverTest, AnEndOfInputOrABadAnswerEndsTheRunAtOnce) {
 }
 
 TEST_F(DriverTest, AFatalEndKeepsTheStoredLinesOfTheOpenStorageFile) {
-    const run_result r = play(lines({"", "", "", "", "", "", "", "", "", "", "", "", "1", ""}) +
-                              "x\n");
+    const run_result r =
+        play(lines({"", "", "", "", "", "", "", "", "", "", "", "", "1", ""}) + "x\n");
     EXPECT_EQ(r.status, 2);
     const std::string stored = file("filter.txt");
     EXPECT_TRUE(stored.starts_with("\r\n      ------"));

@@ -25,9 +25,7 @@ struct ProcessTest : work_folder {
     // `unprivileged` drops root, for whom no file is read-only.
     process_result run(const std::string& input, bool unprivileged = false,
                        const char* stdout_path = nullptr) {
-        const char* exe = std::getenv("BRANTOVER_EXE");
-        EXPECT_NE(exe, nullptr) << "BRANTOVER_EXE names the program under test";
-        if (exe == nullptr) return {};
+        const char* exe = BRANTOVER_EXE;
         write_file(dir / ".stdin", input);
         std::vector<std::string> args;
         if (unprivileged && geteuid() == 0)
@@ -86,13 +84,15 @@ TEST_F(ProcessTest, ABadAnswerOrTheEndOfInputIsStatusTwo) {
         {"1\n1\n12.5abc\n",
          "brantover: cannot read the answer to \"Desired Passband Ripple Level\" (standard "
          "input, line 3)\r\nbrantover: Bad value during floating point read\r\n"},
-        {"1\n1\n", "brantover: cannot read the answer to \"Desired Passband Ripple Level\" "
-                   "(standard input, line 3)\r\nbrantover: End of file\r\n"},
+        {"1\n1\n",
+         "brantover: cannot read the answer to \"Desired Passband Ripple Level\" "
+         "(standard input, line 3)\r\nbrantover: End of file\r\n"},
         {lines({"", "", "", "", "", "", "", "", "", "", "", "", "1"}),
          "brantover: cannot read the answer to \"Enter your FILENAME for Output Data Storage\" "
          "(standard input, line 14)\r\nbrantover: End of file\r\n"},
-        {defaults_run, "brantover: cannot read the answer to \"OPERATION selected\" (standard "
-                       "input, line 14)\r\nbrantover: End of file\r\n"},
+        {defaults_run,
+         "brantover: cannot read the answer to \"OPERATION selected\" (standard "
+         "input, line 14)\r\nbrantover: End of file\r\n"},
     };
     for (const fatal_case& c : cases) {
         const process_result r = run(c.input);

@@ -68,8 +68,8 @@ TEST_F(StorageTest, TheSameNameAgainAppendsHoweverItIsWritten) {
 }
 
 TEST_F(StorageTest, AnotherNameClosesTheFileAndNamingItAgainEmptiesIt) {
-    ASSERT_EQ(play(filter + pass("900", "A") + "1\n" + pass("910", "B") + "1\n" +
-                   pass("920", "A") + "3\n")
+    ASSERT_EQ(play(filter + pass("900", "A") + "1\n" + pass("910", "B") + "1\n" + pass("920", "A") +
+                   "3\n")
                   .status,
               0);
     const std::string a = file("A"), b = file("B");

@@ -6,12 +6,19 @@ namespace brantover {
 
 namespace {
 
+// The rendered lines to the console, then the same characters to the storage
+// file. False once either refuses them: the report is not continued.
+bool hand_on(report_out& out) {
+    write_rendered(*out.con, out.lines);
+    if (out.con->failed) return false;
+    return out.file == nullptr || storage_write(*out.file, out.lines);
+}
+
 // One layout to the console, then the same characters to the storage file.
 bool emit(report_out& out, std::span<const item> items) {
     out.lines.clear();
     render_layout(out.lines, items, false);
-    write_rendered(*out.con, out.lines);
-    return out.file == nullptr || storage_write(*out.file, out.lines);
+    return hand_on(out);
 }
 
 bool emit(report_out& out, layout items) {
@@ -21,12 +28,9 @@ bool emit(report_out& out, layout items) {
 template <std::size_t N>
 bool emit_row(report_out& out, const std::array<row_field, N>& columns,
               const std::array<float, N>& values) {
-    std::array<item, 2 * N> items;
-    for (std::size_t k = 0; k < N; ++k) {
-        items[2 * k] = x(columns[k].blanks);
-        items[2 * k + 1] = f(columns[k].w, columns[k].d, values[k]);
-    }
-    return emit(out, items);
+    out.lines.clear();
+    render_row(out.lines, columns, values);
+    return hand_on(out);
 }
 
 }  // namespace

@@ -61,7 +61,7 @@ bool ask_storage(session& s, const default_data& def, design_data& dd) {
     if (!read_answer(s, "Enter your FILENAME for Output Data Storage", dd.fname)) return false;
     if (!all_blank(dd.fname)) dd.fn = dd.fname;
     if (!storage_open(s.storage, s.folder, trimmed(dd.fn), s.defaults_id)) {
-        storage_failure_end(s);
+        output_failure_end(s);
         return false;
     }
     return true;

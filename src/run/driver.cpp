@@ -88,10 +88,10 @@ int passes(session& s, const std::function<date_time()>& clock) {
         if (!design_dialogue(s, def, dd)) return 2;
         for (operation op = operation::rerun; op == operation::rerun;) {
             if (!analysis_dialogue(s, def, dd)) return 2;
-            if (!analysis_report(s, dd, pp, now)) return storage_failure_end(s);
+            if (!analysis_report(s, dd, pp, now)) return output_failure_end(s);
             if (!operation_menu(s, op)) return 2;
             if (op == operation::exit) {
-                if (dd.istore == 1 && !storage_end(s.storage)) return storage_failure_end(s);
+                if (dd.istore == 1 && !storage_end(s.storage)) return output_failure_end(s);
                 return 0;
             }
         }
@@ -115,10 +115,7 @@ int run_program(program_io& io) {
 
     int status = passes(s, io.clock);
     if (status != 2) {
-        if (!storage_close(s.storage))
-            status = storage_failure_end(s);
-        else if (!flush(s.con))
-            status = fatal_end(s, "cannot write to standard output", std::strerror(s.con.error));
+        if (!storage_close(s.storage) || !flush(s.con)) status = output_failure_end(s);
     }
     if (s.defaults_fd >= 0) ::close(s.defaults_fd);
     if (s.folder >= 0) ::close(s.folder);

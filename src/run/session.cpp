@@ -1,6 +1,7 @@
 #include "run/session.hpp"
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <string>
 
@@ -15,7 +16,9 @@ int fatal_end(session& s, std::string_view what, std::string_view reason) {
     return 2;
 }
 
-int storage_failure_end(session& s) {
+int output_failure_end(session& s) {
+    if (!s.storage.failed)
+        return fatal_end(s, "cannot write to standard output", std::strerror(s.con.error));
     const std::string what = s.storage.failed_operation;
     const std::string reason = s.storage.reason;
     return fatal_end(s, what, reason);

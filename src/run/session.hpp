@@ -25,8 +25,9 @@ struct session {
 // keeps its lines and is closed, and the two-line diagnostic goes to standard
 // error. Returns the exit status, 2.
 int fatal_end(session& s, std::string_view what, std::string_view reason);
-// The same for a failure of the storage file, which holds its own diagnostic.
-int storage_failure_end(session& s);
+// The same for output that was refused: by the storage file, which holds its
+// own diagnostic, or else by the console.
+int output_failure_end(session& s);
 
 // Reads the answer to a question (its prompt already written). A line that is
 // not a number, or no line at all, is a fatal end; false is returned then.

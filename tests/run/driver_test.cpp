@@ -99,6 +99,31 @@ TEST_F(DriverTest, AFatalEndKeepsTheStoredLinesOfTheOpenStorageFile) {
     EXPECT_EQ(count(stored, "\r\n"), 62u);  // the whole report: 41 rows and 21 other lines
 }
 
+// A console that takes only so many characters, like a full disk.
+struct limited_buf : std::streambuf {
+    std::size_t room;
+    explicit limited_buf(std::size_t n) : room(n) {}
+    std::streamsize xsputn(const char*, std::streamsize n) override {
+        if (std::size_t(n) > room) return 0;
+        room -= std::size_t(n);
+        return n;
+    }
+    int_type overflow(int_type c) override { return xsputn(nullptr, 1) == 1 ? c : traits_type::eof(); }
+};
+
+TEST_F(DriverTest, AConsoleThatRefusesOutputStopsTheSweep) {
+    // 1 to 16777216 MHz in steps of 1 MHz: millions of rows, were they all written.
+    std::istringstream in(lines({"", "", "", "", "", "", "", "", "1", "1e30", "1", "", "1", "", "3"}));
+    limited_buf buf(200000);
+    std::ostream out(&buf);
+    std::ostringstream err;
+    program_io io{in, out, err, test_clock, dir.string()};
+    EXPECT_EQ(run_program(io), 2);
+    EXPECT_TRUE(err.str().starts_with("brantover: cannot write to standard output\r\n")) << err.str();
+    // The file holds what the console took, and not the whole sweep.
+    EXPECT_LT(std::filesystem::file_size(dir / "filter.txt"), 400000u);
+}
+
 TEST_F(DriverTest, TheDefaultsFileIsReadOnceAtTheStart) {
     // The file is spoilt when the second filter pass begins; that pass still
     // takes the values read at the start.

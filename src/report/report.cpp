@@ -1,10 +1,14 @@
 #include "report/report.hpp"
 
 #include "report/report_columns.hpp"
+#include "report/report_texts.hpp"
 
 namespace brantover {
 
 namespace {
+
+// The fixed texts that readers of stored reports find the report's parts by.
+namespace rt = report_text;
 
 // The rendered lines to the console, then the same characters to the storage
 // file. False once either refuses them: the report is not continued.
@@ -50,54 +54,58 @@ bool report_head(report_out& out, design_data& dd, const date_time& now) {
 
     // clang-format off
     bool ok = emit(out, {nl,
-        x(6), rep(72, '-'), nl,
-        x(8), text("Brantover (v. 1.2)"), x(20), text("Date:"), i(2, now.imon), text("/"),
+        x(rt::rule_indent), rep(rt::rule_length, '-'), nl,
+        x(8), text(rt::program), x(20), text("Date:"), i(2, now.imon), text("/"),
               i(2, now.iday), text("/"), i(4, now.iyr), text(" at "), i(2, now.ihr), text(":"),
               i(2, now.imin), text(":"), i(2, now.isec), text("Hours"), nl,
         x(16), text("RF/Microwave Computer-Aided Engineering Design Data for"), nl,
-        x(15), text("Multi-Section Filters Exhibiting a "), a(12, name), text(" Response."), nl,
+        x(15), text(rt::exhibiting), a(rt::response_width, name), text(" Response."), nl,
         nl,
         x(15), text("ANALYSIS of the Theoretical Electrical Circuit for your"), nl,
         x(15), text("Filter results in the following frequency response:"), nl,
         nl,
-        x(16), text("Flow = "), f(9, 3, dd.flow), text(" MHz"), x(10), text("Response    = "), a(8, dd.bporbs), nl,
-        x(16), text("Fo   = "), f(9, 3, dd.f0), text(" MHz"), x(10), text("# of Poles  = "), i(2, dd.n), nl,
-        x(16), text("Fhigh= "), f(9, 3, dd.fhigh), text(" MHz"), x(10), text("Ripple (Am) = "), f(5, 3, dd.ripple), text(" dB"), nl,
-        x(16), text("BW   = "), f(9, 3, dd.bw), text(" MHz"), x(10), text("Unloaded Q  = "), f(7, 0, dd.qu)});
+        x(16), text(rt::flow.label), f(rt::flow.w, rt::flow.d, dd.flow), text(" MHz"),
+              x(10), text(rt::design.label), a(rt::design.w, dd.bporbs), nl,
+        x(16), text(rt::f0.label), f(rt::f0.w, rt::f0.d, dd.f0), text(" MHz"),
+              x(10), text(rt::poles.label), i(rt::poles.w, dd.n), nl,
+        x(16), text(rt::fhigh.label), f(rt::fhigh.w, rt::fhigh.d, dd.fhigh), text(" MHz"),
+              x(10), text(rt::ripple.label), f(rt::ripple.w, rt::ripple.d, dd.ripple), text(" dB"), nl,
+        x(16), text(rt::bw.label), f(rt::bw.w, rt::bw.d, dd.bw), text(" MHz"),
+              x(10), text(rt::qu.label), f(rt::qu.w, rt::qu.d, dd.qu)});
     // clang-format on
     if (!ok) return false;
 
     // clang-format off
     if (dd.iselect == 2) {
         ok = emit(out, {nl,
-            x(15), a(12, name), text(" Bandstop Filter Response"), nl,
+            x(15), a(rt::response_width, name), text(rt::bandstop_title), nl,
             x(14), rep(39, '-')});
     } else if (dd.iselect != 3) {
         ok = emit(out, {nl,
-            x(15), a(12, name), text(" Bandpass Filter Response"), nl,
+            x(15), a(rt::response_width, name), text(rt::bandpass_title), nl,
             x(14), rep(39, '-')});
     }
     if (!ok) return false;
 
     if (dd.iselect == 3) {
         return emit(out, {nl,
-            x(31), text("Bandpass Response"), x(10), text("Bandstop Response"), nl,
+            x(31), text(rt::bandpass_response), x(10), text(rt::bandstop_response), nl,
             x(26), rep(26, '-'), x(2), rep(25, '-'), nl,
             x(6), text("Frequency"), text(" Wavelength"), text("  Loss   Time Delay  Phase"), text("   Loss   Time Delay  Phase"), nl,
             x(7), text(" (MHz)  "), text("  (Inches)"), x(3), text("(dB)     (nsec)    (deg)"), x(3), text("(dB)     (nsec)    (deg)"), nl,
-            x(6), rep(72, '-')});
+            x(rt::rule_indent), rep(rt::rule_length, '-')});
     }
     if (dd.ivswr == 2) {
         return emit(out, {
             x(59), text("Return"), nl,
-            x(10), text("Frequency Wavelength   Loss  Time Delay  Phase    Loss    F/Fo"), nl,
+            x(10), text(rt::return_loss_columns), nl,
             x(12), text("(MHz)    (Inches)    (dB)    (nsec)    (deg)    (dB)"), nl,
-            x(6), rep(72, '-')});
+            x(rt::rule_indent), rep(rt::rule_length, '-')});
     }
     return emit(out, {
-        x(10), text("Frequency Wavelength   Loss  Time Delay  Phase    VSWR    F/Fo"), nl,
+        x(10), text(rt::vswr_columns), nl,
         x(12), text("(MHz)    (Inches)    (dB)    (nsec)    (deg)"), nl,
-        x(6), rep(72, '-')});
+        x(rt::rule_indent), rep(rt::rule_length, '-')});
     // clang-format on
 }
 
@@ -115,9 +123,9 @@ bool report_row(report_out& out, const design_data& dd, const response_row& r) {
 }
 
 bool report_end(report_out& out, const design_data& dd) {
-    if (!emit(out, {x(6), rep(72, '-')})) return false;
+    if (!emit(out, {x(rt::rule_indent), rep(rt::rule_length, '-')})) return false;
     if (dd.istore != 1) return true;
-    return emit(out, {x(6), text("Output data stored in User filename: "), a(20, dd.fn)});
+    return emit(out, {x(6), text(rt::stored_in), a(20, dd.fn)});
 }
 
 }  // namespace brantover

@@ -4,7 +4,11 @@ BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build run test test-sanitize bench install clean
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 600
+FUZZ_TARGETS = number_field defaults_file program
+
+.PHONY: all build run test test-sanitize bench fuzz-build fuzz clean
 
 all: build
 
@@ -30,5 +34,20 @@ test-sanitize:
 bench: build
 	$(BUILD)/bench/brantover_bench
 
+# libFuzzer targets with AddressSanitizer and UndefinedBehaviorSanitizer
+# (clang). `make fuzz` runs each for FUZZ_SECONDS, from the regression
+# corpus, into a working corpus under $(FUZZ_BUILD)/corpus.
+fuzz-build:
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRANTOVER_FUZZ=ON \
+	      -DBRANTOVER_SANITIZE=address,undefined -DBRANTOVER_TESTS=OFF -DBRANTOVER_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) $(addprefix --target fuzz_,$(FUZZ_TARGETS))
+
+fuzz: fuzz-build
+	for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$t && \
+	  $(FUZZ_BUILD)/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	      $(FUZZ_BUILD)/corpus/$$t fuzz/corpus/$$t || exit 1; \
+	done
+
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

@@ -116,6 +116,17 @@ TEST_F(StorageTest, NamesThatCannotBeOpenedEndTheRunBeforeTheReport) {
     EXPECT_EQ(file("Brantover.DEF"), example_defaults);
 }
 
+TEST_F(StorageTest, ANameTheFileSystemCannotTakeIsRefused) {
+    // A NUL character cannot be part of a file name.
+    const std::string name("bad\0name", 8);
+    const std::string answers = filter + lines({"900", "", "50", "", "1"}) + name + "\n3\n";
+    const run_result nul = play(answers);
+    EXPECT_EQ(nul.status, 2);
+    EXPECT_EQ(nul.err, "brantover: cannot open storage file '" + name +
+                           "'\r\nbrantover: Invalid argument\r\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "bad"));  // not cut short at the NUL either
+}
+
 TEST_F(StorageTest, TheDefaultsFileAsSecondNameClosesTheFirstFileWithItsReport) {
     const run_result r = play(filter + pass("900", "A") + "1\n" + pass("910", "Brantover.DEF"));
     EXPECT_EQ(r.status, 2);

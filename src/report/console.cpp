@@ -29,18 +29,14 @@ void hand_on(console& con) {
 
 }  // namespace
 
-void write_layout(console& con, std::span<const item> items) {
-    render_layout(con.pending, items, false);
+void write_layout(console& con, layout items) {
+    render_layout(con.pending, std::span<const item>(items.begin(), items.size()), false);
     if (con.pending.size() >= console_piece) hand_on(con);
 }
 
 void write_rendered(console& con, std::string_view lines) {
     con.pending.append(lines);
     if (con.pending.size() >= console_piece) hand_on(con);
-}
-
-void write_layout(console& con, layout items) {
-    write_layout(con, std::span<const item>(items.begin(), items.size()));
 }
 
 void write_prompt(console& con, layout items) {

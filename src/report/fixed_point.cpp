@@ -76,9 +76,9 @@ template <typename U>
 struct power_of_ten_table {
     U values[max_decimals + 1];
 };
-constexpr power_of_ten_table<std::uint64_t> pow10_u64{
-    {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000, 10000000000,
-     100000000000, 1000000000000}};
+constexpr power_of_ten_table<std::uint64_t> pow10_u64{{1, 10, 100, 1000, 10000, 100000, 1000000,
+                                                       10000000, 100000000, 1000000000, 10000000000,
+                                                       100000000000, 1000000000000}};
 
 // r / 10^d for d up to 9, by constant divisors (a multiplication each)
 // rather than a division by a variable.
@@ -152,8 +152,8 @@ namespace {
 // Places the text [q, text_end), built at the end of a blank-filled scratch
 // line, as the field: with the sign and the optional zero in front, or as
 // asterisks when it does not fit.
-BRANTOVER_INLINE char* place_field(char* p, int w, char* q, char* text_end, bool negative, bool zero_whole,
-                  int d) {
+BRANTOVER_INLINE char* place_field(char* p, int w, char* q, char* text_end, bool negative,
+                                   bool zero_whole, int d) {
     // A zero whole part: "0." is the least that is written at d = 0; with
     // decimals the zero before the point is written only into a free column.
     const int text_len = int(negative) + int(text_end - q);

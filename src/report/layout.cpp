@@ -97,7 +97,8 @@ void render_layout(std::string& out, std::span<const item> items, bool prompt) {
 
 namespace brantover {
 
-void render_row(std::string& out, std::span<const row_field> columns, std::span<const float> values) {
+void render_row(std::string& out, std::span<const row_field> columns,
+                std::span<const float> values) {
     char line[256];
     char* p = line;
     for (std::size_t k = 0; k < columns.size(); ++k) {

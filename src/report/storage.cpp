@@ -145,12 +145,6 @@ bool storage_write(storage_file& sf, std::string_view lines) {
     return true;
 }
 
-bool write_layout(storage_file& sf, layout items) {
-    std::string lines;
-    render_layout(lines, std::span<const item>(items.begin(), items.size()), false);
-    return storage_write(sf, lines);
-}
-
 bool storage_end(storage_file& sf) {
     if (sf.fd < 0 || sf.failed) return !sf.failed;
     return cut_at_written(sf);

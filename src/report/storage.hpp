@@ -41,11 +41,11 @@ struct storage_file {
 // `held_open` is the defaults file, which can never become the storage file.
 bool storage_open(storage_file& sf, int folder, std::string_view name, const file_id& held_open);
 
-// Adds one rendered line group. After the first group through a new
+// Adds one rendered line group (a layout rendered once for the console and
+// the file). After the first group through a new
 // connection the file is cut there, so an old file keeps nothing of its old
 // content.
 bool storage_write(storage_file& sf, std::string_view lines);
-bool write_layout(storage_file& sf, layout items);
 
 // Cuts the file at what was written (the end of a run that stored).
 bool storage_end(storage_file& sf);

@@ -96,7 +96,6 @@ inline console make_console(std::ostream& out) {
 
 // Writes the layout to the console and ends its last line.
 void write_layout(console& con, layout items);
-void write_layout(console& con, std::span<const item> items);
 // Adds lines already rendered by render_layout.
 void write_rendered(console& con, std::string_view lines);
 // Writes a prompt, leaves its line open and makes it visible.

@@ -25,7 +25,8 @@ using namespace brantover;
 constexpr long rows = 1000000;
 
 std::string temp_folder() {
-    std::string templ = (std::filesystem::temp_directory_path() / "brantover-bench-XXXXXX").string();
+    std::string templ =
+        (std::filesystem::temp_directory_path() / "brantover-bench-XXXXXX").string();
     if (mkdtemp(templ.data()) == nullptr) std::abort();
     std::ofstream(templ + "/Brantover.DEF") << "bench\n1\n1\n1000\n50\n0.05\n1100\n40\n5\n1000\n"
                                                "900\n1100\n5\nbench.txt\n";

@@ -2,7 +2,6 @@
 #include <cstring>
 
 #include "report/field_writers.hpp"
-#include "report/report_columns.hpp"
 #include "report/text_fields.hpp"
 
 namespace brantover {
@@ -91,25 +90,6 @@ void render_layout(std::string& out, std::span<const item> items, bool prompt) {
     out.resize(start + bound);
     const char* end = render_items(out.data() + start, items, prompt);
     out.resize(std::size_t(end - out.data()));
-}
-
-}  // namespace brantover
-
-namespace brantover {
-
-void render_row(std::string& out, std::span<const row_field> columns,
-                std::span<const float> values) {
-    char line[256];
-    char* p = line;
-    for (std::size_t k = 0; k < columns.size(); ++k) {
-        // Blanks before a field are always written: a field follows them.
-        std::memset(p, ' ', field_slack);
-        p += columns[k].blanks;
-        p = put_fixed(p, columns[k].w, columns[k].d, values[k]);
-    }
-    *p++ = '\r';
-    *p++ = '\n';
-    out.append(line, std::size_t(p - line));
 }
 
 }  // namespace brantover

@@ -1,6 +1,7 @@
 #include "report/report.hpp"
 
 #include "report/report_columns.hpp"
+#include "report/report_row.hpp"
 #include "report/report_texts.hpp"
 
 namespace brantover {
@@ -12,29 +13,27 @@ namespace rt = report_text;
 
 // The rendered lines to the console, then the same characters to the storage
 // file. False once either refuses them: the report is not continued.
-bool hand_on(report_out& out) {
-    write_rendered(*out.con, out.lines);
+bool hand_on(report_out& out, std::string_view lines) {
+    write_rendered(*out.con, lines);
     if (out.con->failed) return false;
-    return out.file == nullptr || storage_write(*out.file, out.lines);
+    return out.file == nullptr || storage_write(*out.file, lines);
 }
 
 // One layout to the console, then the same characters to the storage file.
 bool emit(report_out& out, std::span<const item> items) {
     out.lines.clear();
     render_layout(out.lines, items, false);
-    return hand_on(out);
+    return hand_on(out, out.lines);
 }
 
 bool emit(report_out& out, layout items) {
     return emit(out, std::span<const item>(items.begin(), items.size()));
 }
 
-template <std::size_t N>
-bool emit_row(report_out& out, const std::array<row_field, N>& columns,
-              const std::array<float, N>& values) {
-    out.lines.clear();
-    render_row(out.lines, columns, values);
-    return hand_on(out);
+template <const auto& Columns>
+bool emit_row(report_out& out, const std::array<float, Columns.size()>& values) {
+    char line[row_room];
+    return hand_on(out, render_row<Columns>(line, values));
 }
 
 }  // namespace
@@ -111,15 +110,14 @@ bool report_head(report_out& out, design_data& dd, const date_time& now) {
 
 bool report_row(report_out& out, const design_data& dd, const response_row& r) {
     if (dd.iselect == 3)
-        return emit_row(out, both_filters_row,
-                        {r.fi, r.lambda, r.bpfl, r.tdbpf, r.phibpf, r.bsfl, r.tdbsf, r.phibsf});
+        return emit_row<both_filters_row>(
+            out, {r.fi, r.lambda, r.bpfl, r.tdbpf, r.phibpf, r.bsfl, r.tdbsf, r.phibsf});
     const bool vswr = dd.ivswr != 2;
     if (dd.iselect == 2)
-        return emit_row(
-            out, one_filter_row,
-            {r.fi, r.lambda, r.bsfl, r.tdbsf, r.phibsf, vswr ? r.bsfswr : r.bsrl, r.fnorm});
-    return emit_row(out, one_filter_row,
-                    {r.fi, r.lambda, r.bpfl, r.tdbpf, r.phibpf, vswr ? r.bpfswr : r.bprl, r.fnorm});
+        return emit_row<one_filter_row>(
+            out, {r.fi, r.lambda, r.bsfl, r.tdbsf, r.phibsf, vswr ? r.bsfswr : r.bsrl, r.fnorm});
+    return emit_row<one_filter_row>(
+        out, {r.fi, r.lambda, r.bpfl, r.tdbpf, r.phibpf, vswr ? r.bpfswr : r.bprl, r.fnorm});
 }
 
 bool report_end(report_out& out, const design_data& dd) {

@@ -68,11 +68,6 @@ void append_integer(std::string& out, int w, std::int32_t v);
 void append_fixed(std::string& out, int w, int d, float v);
 void append_alpha(std::string& out, int w, std::string_view v);
 
-// A row of the report: nX Fw.d pairs, the form every report row has. It is
-// rendered like the layout of those items, without building them first.
-struct row_field;
-void render_row(std::string& out, std::span<const row_field> columns, std::span<const float> values);
-
 // Renders the items into `out`. A completed layout ends its last line; a
 // prompt leaves it open and writes its blanks at once.
 void render_layout(std::string& out, std::span<const item> items, bool prompt);

@@ -15,7 +15,7 @@
 #include <sstream>
 #include <string>
 
-#include "filtermath/prototype_poles.hpp"
+#include "bench_filter.hpp"
 #include "run/driver.hpp"
 
 namespace {
@@ -53,18 +53,7 @@ void BM_FullPass(benchmark::State& state) {
 
 // The same sweep with nothing written.
 void BM_EvaluatePass(benchmark::State& state) {
-    design_data dd;
-    dd.iselect = 1;
-    dd.iop = 1;
-    dd.ripple = 0.05f;
-    dd.f0 = 32250.0f;
-    dd.flow = float(double(dd.f0) - double(0.5f) * 62500.0);
-    dd.fhigh = float(double(dd.f0) + double(0.5f) * 62500.0);
-    dd.bw = float(double(dd.fhigh) - double(dd.flow));
-    dd.n = std::int32_t(state.range(0));
-    dd.qu = 1000.0f;
-    dd.tembw = float(double(dd.bw) / double(dd.f0));
-    dd.dwdw = float(1.0 / (double(dd.bw) * double(pi)));
+    design_data dd = bench::chebyshev_filter(std::int32_t(state.range(0)), 32250.0f, 62500.0f);
     dd.fstart = 1000.0f;
     dd.fmax = 63499.9375f;
     dd.delf = 0.0625f;

@@ -14,20 +14,12 @@
 #include "plot/plot_tool.hpp"
 #include "plot/stored_report.hpp"
 #include "run/driver.hpp"
+#include "support/files.hpp"
 
 namespace brantover::plot::testing {
 
-inline std::string read_file(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-inline void write_file(const std::filesystem::path& p, const std::string& content) {
-    std::ofstream out(p, std::ios::binary | std::ios::trunc);
-    out << content;
-}
+using brantover::testing::read_file;
+using brantover::testing::write_file;
 
 // The lines of a text, without their ends (CR LF or LF).
 inline std::vector<std::string> lines_of(const std::string& text) {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "run/driver.hpp"
+#include "support/files.hpp"
 
 namespace brantover::testing {
 
@@ -36,18 +37,6 @@ struct run_result {
     int status = -1;
     std::string out, err;
 };
-
-inline std::string read_file(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-inline void write_file(const std::filesystem::path& p, const std::string& content) {
-    std::ofstream out(p, std::ios::binary | std::ios::trunc);
-    out << content;
-}
 
 // A fresh working folder holding a defaults file, removed afterwards.
 struct work_folder : ::testing::Test {

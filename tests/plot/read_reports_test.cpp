@@ -135,6 +135,9 @@ struct design_case {
     const char* last_frequency;
 };
 
+// Named in test listings by its name, not its bytes.
+void PrintTo(const design_case& c, std::ostream* os) { *os << c.name; }
+
 class EachDesignAndFormat : public report_folder,
                             public ::testing::WithParamInterface<design_case> {};
 

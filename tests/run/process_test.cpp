@@ -149,6 +149,58 @@ TEST_F(ProcessTest, ANewStorageFileInAReadOnlyFolderIsRefusedAtOpen) {
     EXPECT_FALSE(std::filesystem::exists(dir / "new.txt"));
 }
 
+TEST_F(ProcessTest, StorageNamesThatCannotBeOpenedOrWritten) {
+    std::filesystem::create_directory(dir / "folder");
+    const std::string nul_name("nul\0name", 8);  // no file name can hold a NUL
+    struct refused {
+        std::string name, err;
+    };
+    const refused cases[] = {
+        {"folder",
+         "brantover: cannot open storage file 'folder'\r\n"
+         "brantover: 'folder' is a directory\r\n"},
+        {"no/such.txt",
+         "brantover: cannot open storage file 'no/such.txt'\r\n"
+         "brantover: File 'no/such.txt' does not exist\r\n"},
+        {nul_name, "brantover: cannot open storage file '" + nul_name +
+                       "'\r\nbrantover: Invalid argument\r\n"},
+        {"Brantover.DEF",
+         "brantover: cannot open storage file 'Brantover.DEF'\r\n"
+         "brantover: File already opened in another unit\r\n"},
+        {"/dev/full",
+         "brantover: cannot write to storage file '/dev/full'\r\n"
+         "brantover: No space left on device\r\n"},
+    };
+    for (const refused& c : cases) {
+        const process_result r =
+            run(lines({"", "", "", "", "", "", "", "", "", "", "", "", "1"}) + c.name + "\n3\n");
+        EXPECT_EQ(r.status, 2) << c.name;
+        EXPECT_EQ(r.err, c.err);
+    }
+    EXPECT_EQ(file("Brantover.DEF"), example_defaults);
+}
+
+TEST_F(ProcessTest, ADefaultsFileThatIsAFolderEmptyOrCutShort) {
+    std::filesystem::remove(dir / "Brantover.DEF");
+    std::filesystem::create_directory(dir / "Brantover.DEF");
+    process_result r = run("");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err,
+              "brantover: cannot read the defaults file 'Brantover.DEF'\r\n"
+              "brantover: Is a directory\r\n");
+    std::filesystem::remove(dir / "Brantover.DEF");
+
+    for (const char* content : {"", "header only\n", "header\n1\n1\n1000\n50\n"}) {
+        write_file(dir / "Brantover.DEF", content);
+        r = run("");
+        EXPECT_EQ(r.status, 0) << content;
+        EXPECT_TRUE(r.out.starts_with("      `End of file` in Brantover`s default data file"))
+            << content;
+        EXPECT_EQ(r.err, "");
+    }
+}
+
 TEST_F(ProcessTest, AConsoleThatRefusesItsOutputIsNotANormalEnd) {
     const process_result r = run(defaults_run + "3\n", false, "/dev/full");
     EXPECT_EQ(r.status, 2);

@@ -55,6 +55,15 @@ inline std::string answers(const filter_answers& a) {
     return s + "1\n" + a.file + "\n" + a.menu + "\n";
 }
 
+// The one report of a stored text.
+inline stored_report only_report(const std::string& text) {
+    std::vector<stored_report> reports;
+    read_error error;
+    EXPECT_TRUE(read_reports(text, reports, error)) << error.line << ": " << error.message;
+    EXPECT_EQ(reports.size(), 1u);
+    return reports.empty() ? stored_report{} : reports[0];
+}
+
 struct tool_result {
     int status = -1;
     std::string out, err;

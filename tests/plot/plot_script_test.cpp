@@ -12,13 +12,6 @@
 namespace brantover::plot::testing {
 namespace {
 
-stored_report only_report(const std::string& text) {
-    std::vector<stored_report> reports;
-    read_error error;
-    EXPECT_TRUE(read_reports(text, reports, error)) << error.line << ": " << error.message;
-    return reports.empty() ? stored_report{} : reports[0];
-}
-
 std::string data_block(const std::string& script) {
     const std::size_t start = script.find("$report << EOD\n");
     const std::size_t end = script.find("EOD\n", start + 15);

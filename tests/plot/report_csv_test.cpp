@@ -8,14 +8,6 @@
 namespace brantover::plot::testing {
 namespace {
 
-stored_report only_report(const std::string& text) {
-    std::vector<stored_report> reports;
-    read_error error;
-    EXPECT_TRUE(read_reports(text, reports, error)) << error.line << ": " << error.message;
-    EXPECT_EQ(reports.size(), 1u);
-    return reports.empty() ? stored_report{} : reports[0];
-}
-
 TEST(ReportCsv, OneFilterTable) {
     // Numbers as printed, -0.00 kept; an asterisk field is an empty cell.
     EXPECT_EQ(report_csv(only_report(small_bandpass)),
